@@ -20,6 +20,29 @@ std::string ToUnix(const std::string& windowsPath) {
     return unix;
 }
 
+// Wine can neither make nor remove a Linux symbolic link, but it starts
+// Linux programs. Its handle to one cannot be waited on, so wait for the
+// path to show the change instead.
+bool RunLinux(const std::string& program, std::string arguments, const std::string& watched,
+              bool untilPresent) {
+    std::string command = program + " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int tries = 0; tries < 100; ++tries) {
+        const bool present = GetFileAttributesA(watched.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (present == untilPresent) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string WindowsRelative(const std::string& relative) {
@@ -46,7 +69,13 @@ ScratchFolder::ScratchFolder() {
     }
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() {
+    RemoveTree(path_);
+    // What Wine cannot see to remove, such as a link whose target has gone.
+    if (GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        RunLinux("/bin/rm", "-rf \"" + ToUnix(path_) + "\"", path_, false);
+    }
+}
 
 std::string ScratchFolder::PathOf(const std::string& relative) const {
     return relative.empty() ? path_ : path_ + "\\" + WindowsRelative(relative);
@@ -98,22 +127,10 @@ void ScratchFolder::SetLastWriteTime(const std::string& relative, int year, int 
 
 void ScratchFolder::MakeDirectoryLink(const std::string& relative,
                                       const std::string& unixTarget) const {
-    // Wine starts Linux programs too; its handle to one cannot be waited
-    // on, so wait for the link to appear instead.
     const std::string link = UnixPathOf(relative);
-    std::string command = "/bin/ln -s \"" + unixTarget + "\" \"" + link + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA("/bin/ln", &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    for (int tries = 0; tries < 100; ++tries) {
-        if (GetFileAttributesA(PathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES) return;
-        Sleep(50);
-    }
-    FAIL() << "the link " << link << " did not appear";
+    EXPECT_TRUE(RunLinux("/bin/ln", "-s \"" + unixTarget + "\" \"" + link + "\"",
+                         PathOf(relative), true))
+        << "the link " << link << " did not appear";
 }
 
 void RemoveTree(const std::string& path) {
@@ -136,7 +153,11 @@ void RemoveTree(const std::string& path) {
             FindClose(search);
         }
     }
-    RemoveDirectoryA(path.c_str());
+    if (isLink) {
+        RunLinux("/bin/rm", "\"" + ToUnix(path) + "\"", path, false);
+    } else {
+        RemoveDirectoryA(path.c_str());
+    }
 }
 
 }  // namespace pelmora_test

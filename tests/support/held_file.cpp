@@ -1,0 +1,52 @@
+#include "tests/support/held_file.h"
+
+#include <gtest/gtest.h>
+
+namespace pelmora_test {
+namespace {
+
+std::string BesideThisProgram(const std::string& name) {
+    char self[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path(self, length);
+    return path.substr(0, path.rfind('\\') + 1) + name;
+}
+
+}  // namespace
+
+HeldFile::HeldFile(const std::string& path) {
+    const std::string id = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+    const std::string readyName = "pelmora-held-ready-" + id;
+    const std::string releaseName = "pelmora-held-release-" + id;
+    ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
+    release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
+
+    const std::string holder = BesideThisProgram("file_holder.exe");
+    std::string command = "\"" + holder + "\" \"" + path + "\" " + readyName + " " + releaseName;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessA(holder.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &holder_)) {
+        ADD_FAILURE() << "cannot start " << holder;
+        return;
+    }
+    const HANDLE waitFor[] = {ready_, holder_.hProcess};
+    if (WaitForMultipleObjects(2, waitFor, FALSE, 20000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the other process did not take hold of " << path;
+    }
+}
+
+HeldFile::~HeldFile() {
+    SetEvent(release_);
+    if (holder_.hProcess != nullptr) {
+        if (WaitForSingleObject(holder_.hProcess, 20000) != WAIT_OBJECT_0) {
+            TerminateProcess(holder_.hProcess, 1);
+        }
+        CloseHandle(holder_.hProcess);
+        CloseHandle(holder_.hThread);
+    }
+    CloseHandle(ready_);
+    CloseHandle(release_);
+}
+
+}  // namespace pelmora_test
