@@ -1,5 +1,7 @@
 #include "shell/module_path_step.h"
 
+#include "platform/module_path.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -33,6 +35,17 @@ TEST(ModulePathStep, FindsTheFolderOfTheRunningExecutable) {
     EXPECT_EQ(base.ownFileName, "operations_tests.exe");
     EXPECT_NE(GetFileAttributesA((base.path + "\\" + base.ownFileName).c_str()),
               INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(ReadModulePath, RefusesAPathCutByItsBuffer) {
+    std::string whole;
+    ASSERT_TRUE(platform::ReadModulePath(whole));
+    std::string cut = "untouched";
+    EXPECT_FALSE(platform::ReadModulePath(cut, static_cast<unsigned long>(whole.size())));
+    EXPECT_FALSE(platform::ReadModulePath(cut, 8));
+    EXPECT_EQ(cut, "untouched");
+    EXPECT_TRUE(platform::ReadModulePath(cut, static_cast<unsigned long>(whole.size() + 1)));
+    EXPECT_EQ(cut, whole);
 }
 
 }  // namespace
