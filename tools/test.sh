@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh
+bash tools/install-deps.sh --wine32
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
@@ -14,7 +14,7 @@ cmake --build --preset win64
 # stopped afterwards so nothing outlives the run.
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  ctest --preset win64; status=$?
+  ctest --preset win64 && ctest --preset win32; status=$?
   for prefix in build/win64/wineprefix build/win32/wineprefix; do
     [ -d "$prefix" ] && WINEPREFIX=$PWD/$prefix /usr/lib/wine/wineserver64 -k 2>/dev/null
   done

@@ -63,6 +63,7 @@ public:
 
     DWORD WaitForExit(DWORD timeoutMs = 20000);
     bool IsRunning() const;
+    HANDLE Process() const { return process_.hProcess; }
 
 private:
     std::vector<HWND> BoxesOfProcess() const;
