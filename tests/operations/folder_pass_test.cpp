@@ -62,6 +62,23 @@ TEST_F(FolderPassTest, AFolderThatCannotBeListedGetsTheListingFailureBoxOnly) {
                                      {"Zawartosc folderu jest pusta!!!", "Informacja", MB_OK}}));
 }
 
+TEST_F(FolderPassTest, AnEntryThatVanishesAfterTheListingStartedIsPassedOver) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) folder.WriteFile(name, name);
+    std::vector<std::string> handed;
+    operations::RunFolderPass(nullptr, base, kQuestion, [&](const operations::FolderEntry& entry) {
+        // The first file handed takes every other one away, as another
+        // program might while the listing is open.
+        if (handed.empty()) {
+            for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"}) {
+                if (entry.pliczek != name) DeleteFileA(folder.PathOf(name).c_str());
+            }
+        }
+        handed.push_back(entry.pliczek);
+    });
+    EXPECT_EQ(handed.size(), 1u);
+    EXPECT_EQ(ShownBoxes(), AskedAndCompleted(kQuestion));
+}
+
 TEST(BoxTexts, AreWindows1250) {
     // "ć" and "ó" in code page 1250; UTF-8 here would garble every box.
     const std::string text = kCompletionText;

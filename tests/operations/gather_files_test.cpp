@@ -1,6 +1,7 @@
 #include "operations/gather_files.h"
 
 #include "tests/operations/operation_test.h"
+#include "tests/support/held_file.h"
 
 namespace pelmora_test {
 namespace {
@@ -81,6 +82,28 @@ TEST_F(GatherFilesTest, HiddenSystemAndReadOnlyFoldersAreWalked) {
     }
     Gather();
     for (DWORD kind : kinds) EXPECT_TRUE(Has("f" + std::to_string(kind) + ".txt")) << kind;
+}
+
+TEST_F(GatherFilesTest, AFolderThatCannotBeRemovedStaysEmpty) {
+    folder.MakeFolder("busy");
+    folder.WriteFile("busy/inside.txt", "inside");
+    {
+        HeldFile held(folder.PathOf("busy"), HeldFile::Sharing::AllButDelete);
+        Gather();
+    }
+    EXPECT_TRUE(Has("inside.txt"));
+    EXPECT_EQ(Folders(), (std::set<std::string>{"busy"}));
+    EXPECT_TRUE(NamesIn(folder.PathOf("busy")).empty());
+}
+
+TEST_F(GatherFilesTest, AFolderThatCannotBeListedKeepsItsFiles) {
+    folder.MakeFolder("locked");
+    folder.WriteFile("locked/inside.txt", "inside");
+    {
+        HeldFile held(folder.PathOf("locked"));
+        Gather();
+    }
+    EXPECT_EQ(Files(), (std::vector<std::string>{kOwnName, "locked/inside.txt"}));
 }
 
 TEST_F(GatherFilesTest, LinksToFoldersAreNeitherEnteredNorRemoved) {

@@ -14,7 +14,7 @@ std::string BesideThisProgram(const std::string& name) {
 
 }  // namespace
 
-HeldFile::HeldFile(const std::string& path) {
+HeldFile::HeldFile(const std::string& path, Sharing sharing) {
     const std::string id = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
     const std::string readyName = "pelmora-held-ready-" + id;
     const std::string releaseName = "pelmora-held-release-" + id;
@@ -22,7 +22,8 @@ HeldFile::HeldFile(const std::string& path) {
     release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
 
     const std::string holder = BesideThisProgram("file_holder.exe");
-    std::string command = "\"" + holder + "\" \"" + path + "\" " + readyName + " " + releaseName;
+    std::string command = "\"" + holder + "\" \"" + path + "\" " + readyName + " " + releaseName +
+                          (sharing == Sharing::AllButDelete ? " no-delete" : "");
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     if (!CreateProcessA(holder.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,

@@ -6,11 +6,15 @@
 
 namespace pelmora_test {
 
-// Another Windows process holds a file open with no sharing for as long as
-// this object lives.
+// Another Windows process holds a file or folder open for as long as this
+// object lives.
 class HeldFile {
 public:
-    explicit HeldFile(const std::string& path);
+    enum class Sharing {
+        None,           // nobody else may open it
+        AllButDelete,   // others may read and list it, but not remove it
+    };
+    explicit HeldFile(const std::string& path, Sharing sharing = Sharing::None);
     ~HeldFile();
     HeldFile(const HeldFile&) = delete;
     HeldFile& operator=(const HeldFile&) = delete;
