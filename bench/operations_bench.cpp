@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/beside_this_program.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/driver/pelmora_session.h"
 
@@ -167,13 +168,6 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-std::string ProgramPath() {
-    char self[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string path(self, length);
-    return path.substr(0, path.rfind('\\') + 1) + "Pelmora.exe";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -203,7 +197,7 @@ int main(int argc, char** argv) {
                 pelmora_test::RemoveTree(b);
                 CreateDirectoryA(a.c_str(), nullptr);
                 CreateDirectoryA(b.c_str(), nullptr);
-                CopyFileA(ProgramPath().c_str(), (a + "\\Pelmora.exe").c_str(), FALSE);
+                CopyFileA(pelmora_test::BesideThisProgram("Pelmora.exe").c_str(), (a + "\\Pelmora.exe").c_str(), FALSE);
                 MakeFixture(a, op, n, false);
                 MakeFixture(b, op, n, true);
                 program.push_back(TimeProgram(a, op, peak));

@@ -2,14 +2,11 @@
 
 #include <windows.h>
 
+#include "tests/support/beside_this_program.h"
+
 namespace pelmora_test {
 
-std::string BuiltProgram() {
-    char self[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string path(self, length);
-    return path.substr(0, path.rfind('\\') + 1) + "Pelmora.exe";
-}
+std::string BuiltProgram() { return BesideThisProgram("Pelmora.exe"); }
 
 void AppTest::SetUp() {
     ASSERT_TRUE(CopyFileA(BuiltProgram().c_str(), folder.PathOf("Pelmora.exe").c_str(), TRUE))

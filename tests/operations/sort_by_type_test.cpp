@@ -25,6 +25,7 @@ const Placement kPlacements[] = {
     {"tool.exe", "exe/tool.exe"},                        // the program's kind, not the program
     {kOwnName, kOwnName},
     {"zażółć.doc", "doc/zażółć.doc"},                    // Polish letters
+    {"unfinished.", "unfinished."},                      // nothing after the dot
 };
 
 TEST(ExtensionOf, IsTheTextAfterTheLastDotUnlessThatDotLeads) {

@@ -2,17 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/beside_this_program.h"
+
 namespace pelmora_test {
-namespace {
-
-std::string BesideThisProgram(const std::string& name) {
-    char self[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path(self, length);
-    return path.substr(0, path.rfind('\\') + 1) + name;
-}
-
-}  // namespace
 
 HeldFile::HeldFile(const std::string& path, Sharing sharing) {
     const std::string id = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
