@@ -10,8 +10,8 @@ prefix=$1 loader=$2
 shift 2
 
 case "$loader" in
-  wine64) wine=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver64 ;;
-  wine) wine=/usr/lib/wine/wine server=/usr/lib/wine/wineserver ;;
+  wine64) wine=/usr/lib/wine/wine64 ;;
+  wine) wine=/usr/lib/wine/wine ;;
   *) echo "wine-run: unknown loader '$loader'" >&2; exit 2 ;;
 esac
 if [ ! -x "$wine" ]; then
@@ -30,21 +30,24 @@ if [ -z "${DISPLAY:-}" ]; then
     exit 1
   fi
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c \
-    '"$0" "$@"; rc=$?; WINEPREFIX='"$prefix"' '"$server"' -w; exit $rc' "$0" "$prefix" "$loader" "$@"
+    '"$0" "$@"; rc=$?; /usr/lib/wine/wineserver64 -w; exit $rc' "$0" "$prefix" "$loader" "$@"
 fi
 
-# Make the prefix once, under a lock so that parallel tests share it.
+# Make the prefix once, under a lock so that parallel tests share it. The
+# 64-bit loader makes it in either case: a 64-bit prefix runs 32-bit
+# programs too, and 64-bit set-up tools skip the slow 32-bit emulation.
 mkdir -p "$(dirname "$prefix")"
 (
   flock 9
   if [ ! -f "$prefix/.pelmora-ready" ]; then
+    setup=/usr/lib/wine/wine64
     mkdir -p "$prefix"
-    "$wine" wineboot -i >"$prefix.boot.log" 2>&1
+    "$setup" wineboot -i >"$prefix.boot.log" 2>&1
     # Unmanaged windows close their boxes without a window manager's delay;
     # a crash ends the program instead of waiting on a dialog.
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$prefix.boot.log" 2>&1
-    "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$prefix.boot.log" 2>&1
-    "$server" -w
+    "$setup" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$prefix.boot.log" 2>&1
+    "$setup" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$prefix.boot.log" 2>&1
+    /usr/lib/wine/wineserver64 -w
     touch "$prefix/.pelmora-ready"
   fi
 ) 9>"$prefix.lock"

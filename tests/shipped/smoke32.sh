@@ -25,4 +25,6 @@ fi
 [ -e "$binfmt/qemu-i386" ] || skip "the i386 emulator did not register"
 
 winpath() { printf 'Z:%s' "$(realpath "$1" | sed 's|/|\\|g')"; }
-exec bash "$here/../../tools/wine-run.sh" "$prefix" wine "$smoke" "$(winpath "$pelmora")"
+folder=$(mktemp -d /tmp/pelmora-smoke.XXXXXX)
+trap 'rm -rf "$folder"' EXIT
+bash "$here/../../tools/wine-run.sh" "$prefix" wine "$smoke" "$(winpath "$pelmora")" "$(winpath "$folder")"

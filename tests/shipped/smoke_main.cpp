@@ -1,4 +1,4 @@
-// smoke PELMORA.EXE
+// smoke PELMORA.EXE EMPTY_FOLDER
 // One run of the shipped executable as a user would do it: copied into a
 // small folder, the type sort pressed and confirmed, the folder checked,
 // then "Zakończ". Exit code 0 when all went as it should.
@@ -33,10 +33,10 @@ int Fail(const std::string& why) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) return Fail("usage: smoke PELMORA.EXE");
-    const std::string folder = "Z:\\tmp\\pelmora-smoke-" + std::to_string(GetCurrentProcessId());
+    if (argc != 3) return Fail("usage: smoke PELMORA.EXE EMPTY_FOLDER");
+    const std::string folder = argv[2];
     const std::string exe = folder + "\\Pelmora.exe";
-    if (!CreateDirectoryA(folder.c_str(), nullptr) || !CopyFileA(argv[1], exe.c_str(), TRUE) ||
+    if (!CopyFileA(argv[1], exe.c_str(), TRUE) ||
         !WriteSmallFile(folder + "\\notes.txt") || !WriteSmallFile(folder + "\\photo.jpg")) {
         return Fail("cannot set up " + folder);
     }
