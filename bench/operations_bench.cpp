@@ -1,4 +1,4 @@
-// operations_bench [N ...] [--repeat R]
+// operations_bench [N ...] [--repeat R] [--only type,year,year-month,year-month-day,gather]
 // Times each operation of the real Pelmora.exe on N files, from the Yes
 // answer to the completion box, against a bare loop in this process that
 // does only what no tidier can avoid: one listing pass and one MoveFileA per
@@ -122,10 +122,11 @@ void BareWalk(const std::string& base, const std::string& folder, const Operatio
     if (listing == nullptr) return;
     while (const dirent* entry = readdir(listing)) {
         const std::string name = entry->d_name;
-        if (name == "." || name == ".." || name == "Pelmora.exe") continue;
         const std::string path = folder + "\\" + name;
-        if (op.nested && (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)) {
-            BareWalk(base, path, op);
+        // The fixture's files are plikNNNNN.ext; anything else is a folder
+        // (walked in the gather's tree) or the dot entries.
+        if (name.compare(0, 4, "plik") != 0) {
+            if (op.nested && name != "." && name != "..") BareWalk(base, path, op);
             continue;
         }
         const int k = std::atoi(name.c_str() + 4);
@@ -135,12 +136,39 @@ void BareWalk(const std::string& base, const std::string& folder, const Operatio
     closedir(listing);
 }
 
-double TimeBare(const std::string& base, const Operation& op) {
+// The bare loop runs in a process of its own, as the program does, and
+// reports the seconds it took in a file.
+double BareLoopHere(const std::string& base, const Operation& op) {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     BareWalk(base, base, op);
     QueryPerformanceCounter(&end);
     return Seconds(start, end);
+}
+
+double TimeBare(const std::string& base, int operation) {
+    const std::string result = base + ".seconds";
+    std::string command = "\"" + pelmora_test::BesideThisProgram("operations_bench.exe") +
+                          "\" --bare " + std::to_string(operation) + " \"" + base + "\" \"" +
+                          result + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::fprintf(stderr, "cannot start the bare loop\n");
+        std::exit(1);
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    double seconds = 0;
+    if (FILE* in = std::fopen(result.c_str(), "r")) {
+        if (std::fscanf(in, "%lf", &seconds) != 1) seconds = 0;
+        std::fclose(in);
+    }
+    DeleteFileA(result.c_str());
+    return seconds;
 }
 
 double TimeProgram(const std::string& base, const Operation& op, SIZE_T& peakBytes) {
@@ -163,6 +191,23 @@ double TimeProgram(const std::string& base, const Operation& op, SIZE_T& peakByt
     return Seconds(start, end);
 }
 
+// A timing means nothing if the run did not do its work: every fixture
+// file must have left the base folder (sorts) or reached it (gather).
+void CheckDone(const std::string& base, const Operation& op, int n, const char* who) {
+    int inBase = 0;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((base + "\\plik*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do ++inBase; while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    if (inBase != (op.nested ? n : 0)) {
+        std::fprintf(stderr, "%s run of %s left %d of %d files in the base folder\n", who,
+                     op.label, inBase, n);
+        std::exit(1);
+    }
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -171,12 +216,22 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--bare") {
+        const double seconds = BareLoopHere(argv[3], kOperations[std::atoi(argv[2])]);
+        FILE* out = std::fopen(argv[4], "w");
+        std::fprintf(out, "%.6f\n", seconds);
+        std::fclose(out);
+        return 0;
+    }
     std::vector<int> sizes;
     int repeat = 3;
+    std::string only;  // comma-separated operation labels, all when empty
     for (int a = 1; a < argc; ++a) {
         const std::string arg = argv[a];
         if (arg == "--repeat" && a + 1 < argc) {
             repeat = std::atoi(argv[++a]);
+        } else if (arg == "--only" && a + 1 < argc) {
+            only = "," + std::string(argv[++a]) + ",";
         } else {
             sizes.push_back(std::atoi(arg.c_str()));
         }
@@ -188,7 +243,11 @@ int main(int argc, char** argv) {
     std::printf("%-15s %7s %12s %12s %7s %12s\n", "operation", "files", "program s", "bare s",
                 "ratio", "peak KiB");
     for (int n : sizes) {
-        for (const Operation& op : kOperations) {
+        for (int o = 0; o < static_cast<int>(std::size(kOperations)); ++o) {
+            const Operation& op = kOperations[o];
+            if (!only.empty() && only.find("," + std::string(op.label) + ",") == std::string::npos) {
+                continue;
+            }
             std::vector<double> program, bare;
             SIZE_T peak = 0;
             for (int r = 0; r < repeat; ++r) {
@@ -200,8 +259,17 @@ int main(int argc, char** argv) {
                 CopyFileA(pelmora_test::BesideThisProgram("Pelmora.exe").c_str(), (a + "\\Pelmora.exe").c_str(), FALSE);
                 MakeFixture(a, op, n, false);
                 MakeFixture(b, op, n, true);
-                program.push_back(TimeProgram(a, op, peak));
-                bare.push_back(TimeBare(b, op));
+                // Alternate which goes first, so neither always meets a
+                // cold or a warm file system.
+                if (r % 2 == 0) {
+                    program.push_back(TimeProgram(a, op, peak));
+                    bare.push_back(TimeBare(b, o));
+                } else {
+                    bare.push_back(TimeBare(b, o));
+                    program.push_back(TimeProgram(a, op, peak));
+                }
+                CheckDone(a, op, n, "program");
+                CheckDone(b, op, n, "bare");
             }
             const double p = Median(program), q = Median(bare);
             std::printf("%-15s %7d %12.3f %12.3f %7.2f %12zu\n", op.label, n, p, q, p / q,

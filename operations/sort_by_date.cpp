@@ -1,8 +1,7 @@
 #include "operations/sort_by_date.h"
 
-#include "operations/entry_rules.h"
 #include "operations/folder_pass.h"
-#include "platform/file_system.h"
+#include "operations/move_into_folders.h"
 
 namespace operations {
 namespace {
@@ -45,14 +44,7 @@ void SortByDate(HWND owner, const BaseFolder& base, DateDepth depth) {
     RunFolderPass(owner, base, QuestionFor(depth), [&base, depth](const FolderEntry& entry) {
         platform::CalendarDate date;
         if (!platform::ReadLastWriteDate(entry.loadplik, date)) return;
-
-        // The chain is made anew for every file; existing folders are used.
-        std::string saveplik = base.path;
-        for (const std::string& name : DateFolderChain(date, depth)) {
-            saveplik = JoinPath(saveplik, name);
-            platform::CreateFolder(saveplik);
-        }
-        platform::MoveWithoutReplacing(entry.loadplik, JoinPath(saveplik, entry.pliczek));
+        MoveIntoFolders(base, entry, DateFolderChain(date, depth));
     });
 }
 

@@ -1,8 +1,7 @@
 #include "operations/sort_by_type.h"
 
-#include "operations/entry_rules.h"
 #include "operations/folder_pass.h"
-#include "platform/file_system.h"
+#include "operations/move_into_folders.h"
 
 namespace operations {
 namespace {
@@ -18,12 +17,9 @@ std::optional<std::string> ExtensionOf(const std::string& pliczek) {
 void SortByType(HWND owner, const BaseFolder& base) {
     RunFolderPass(owner, base, kQuestion, [&base](const FolderEntry& entry) {
         const std::optional<std::string> rozsz = ExtensionOf(entry.pliczek);
-        if (!rozsz) return;
         // An existing folder of that name, the user's or an earlier pass's,
         // is used as it is.
-        const std::string folder = JoinPath(base.path, *rozsz);
-        platform::CreateFolder(folder);
-        platform::MoveWithoutReplacing(entry.loadplik, JoinPath(folder, entry.pliczek));
+        if (rozsz) MoveIntoFolders(base, entry, {*rozsz});
     });
 }
 

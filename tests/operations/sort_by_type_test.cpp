@@ -1,6 +1,7 @@
 #include "operations/sort_by_type.h"
 
 #include "tests/operations/operation_test.h"
+#include "tests/support/held_file.h"
 
 namespace pelmora_test {
 namespace {
@@ -99,6 +100,17 @@ TEST_F(SortByTypeTest, AClashInTheFolderChangesNeitherFile) {
     Sort();
     EXPECT_EQ(Content("txt/same.txt"), "already sorted");
     EXPECT_EQ(Content("same.txt"), "newcomer");
+}
+
+TEST_F(SortByTypeTest, AFileInUseStaysButItsFolderIsMade) {
+    folder.WriteFile("busy.log", "being written");
+    {
+        HeldFile held(folder.PathOf("busy.log"));
+        Sort();
+    }
+    EXPECT_EQ(Content("busy.log"), "being written");
+    EXPECT_TRUE(NamesIn(folder.PathOf("log")).empty());
+    EXPECT_TRUE(Has("log"));
 }
 
 TEST_F(SortByTypeTest, ANameTheCodePageCannotHoldStaysWhole) {
